@@ -1,4 +1,4 @@
-// DecimalValue arithmetic and FormatDecimal (Part 1.3).
+// DecimalValue arithmetic and FormatDecimal.
 #include "decimal_value.h"
 
 #include <cmath>
@@ -183,7 +183,7 @@ QString FormatDecimal(const DecimalValue& value, int places)
     if (value.isEmpty())
         throw DecimalError("FormatDecimal: the value is empty");
 
-    // Negative values (not specified by Part 1.3): "-" and the absolute value.
+    // Negative values (a choice of ours): "-" and the absolute value.
     // -0.0 compares equal to 0 and is written without a sign.
     if (value < 0) {
         const DecimalValue absolute = value * DecimalValue::fromWhole(-1);

@@ -1,5 +1,5 @@
-// DecimalValue: the number type of the decimals the screens show and record
-// (Part 1.3). A value is empty, a signed 32-bit whole number, or a double.
+// DecimalValue: the number type of the decimals the screens show and record.
+// A value is empty, a signed 32-bit whole number, or a double.
 //
 // Arithmetic follows fixed rules, because the answers the screens judge and
 // record depend on them:

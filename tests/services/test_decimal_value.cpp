@@ -1,7 +1,7 @@
-// Tests of DecimalValue and FormatDecimal (Part 1.3): the worked table and edge
+// Tests of DecimalValue and FormatDecimal: the worked table and edge
 // cases of the formatting, the arithmetic rules, the half-to-even conversion,
 // comparisons, and the errors.
-#include "services/decimal_value.h"
+#include "decimal_value.h"
 
 #include <QtTest>
 
@@ -331,7 +331,7 @@ void TestDecimalValue::formatDecimal_data()
     QTest::addColumn<int>("places");
     QTest::addColumn<QString>("text");
 
-    // The worked table of Part 1.3.
+    // The worked examples of fixed-place formatting.
     QTest::newRow("2.5, 1") << Q(25, 10) << 1 << "2.5";
     QTest::newRow("0.3, 1") << Q(3, 10) << 1 << "0.3";
     QTest::newRow("0.35, 1") << Q(35, 100) << 1 << "0.3";

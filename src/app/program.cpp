@@ -1,0 +1,29 @@
+// Program: makes the screens in their start-up order.
+#include "program.h"
+
+#include "contents_screen.h"
+#include "decimals/ten_times_screen.h"
+
+#include <QApplication>
+
+Program::Program()
+    : contents_(std::make_unique<TForm1>())
+{
+    // The topic screens belong to the contents screen, which shows them
+    // modally in front of itself. Each is made hidden; some reset themselves
+    // now, silently, since sound is still off.
+    TForm1* contents = contents_.get();
+    contents->setTopicScreen(4, new TForm3(contents));
+}
+
+Program::~Program() = default;
+
+TopicScreen* Program::screen(const QString& className) const
+{
+    return contents_->findChild<TopicScreen*>(className, Qt::FindDirectChildrenOnly);
+}
+
+void Program::show()
+{
+    contents_->show();
+}
