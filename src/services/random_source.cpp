@@ -33,8 +33,21 @@ int RandomSource::rnd(int n)
     return std::uniform_int_distribution<int>(0, n - 1)(engine_);
 }
 
+namespace {
+RandomSource*& TestSource()
+{
+    static RandomSource* source = nullptr;
+    return source;
+}
+} // namespace
+
 RandomSource& RandomSource::program()
 {
     static RandomSource source;
-    return source;
+    return TestSource() ? *TestSource() : source;
+}
+
+void RandomSource::setProgramSourceForTesting(RandomSource* source)
+{
+    TestSource() = source;
 }
