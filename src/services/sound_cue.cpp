@@ -8,6 +8,8 @@
 #include <QSoundEffect>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace {
 struct SoundState {
     SoundSink* sink = nullptr;
@@ -89,6 +91,11 @@ void EffectSoundSink::load()
         effect->setSource(QUrl::fromLocalFile(ProgramFolder() + CueFileName(cue)));
         effects_[cue - 1] = effect;
     }
+}
+
+int EffectSoundSink::playerCount() const
+{
+    return int(std::count_if(effects_.begin(), effects_.end(), [](QSoundEffect* e) { return e != nullptr; }));
 }
 
 void EffectSoundSink::stop()

@@ -60,6 +60,9 @@ public:
     ~EffectSoundSink() override;
 
     void load();
+    // How many cues have a player: 20 once loaded on a machine with an audio
+    // output, 0 on one without.
+    int playerCount() const;
     void stop() override;
     void play(int cue) override;
 

@@ -9,7 +9,12 @@
 #include "sound_cue.h"
 #include "widget_driver.h"
 
+#include "program_folder.h"
+
+#include <QAudioDevice>
 #include <QLabel>
+#include <QMediaDevices>
+#include <QTemporaryDir>
 #include <QListWidget>
 #include <QTest>
 #include <QTimer>
@@ -21,6 +26,7 @@ private slots:
     void cuesAreSilentUntilSoundIsOn();
     void laterCueCutsOffEarlier();
     void cueOutsideTableReplaysLastFile();
+    void playerWithoutDeviceOrFilesIsSilent();
     void cueFileNames_data();
     void cueFileNames();
 
@@ -65,6 +71,24 @@ void ServicesTest::cueOutsideTableReplaysLastFile()
     SoundCue(0);
     SoundCue(21);
     QCOMPARE(sink.played, (QList<int>{14, 14, 14}));
+}
+
+void ServicesTest::playerWithoutDeviceOrFilesIsSilent()
+{
+    // No cue files at all, and (on CI) no audio output: every cue still
+    // returns at once, with no box and no error.
+    QTemporaryDir empty;
+    SetProgramFolder(empty.path());
+    EffectSoundSink player;
+    InstallSoundSink(&player);
+    SetSoundEnabled(true);
+    player.load();
+    QCOMPARE(player.playerCount(), QMediaDevices::audioOutputs().isEmpty() ? 0 : kCueCount);
+    for (int cue = 1; cue <= kCueCount; ++cue)
+        SoundCue(cue);
+    InstallSoundSink(nullptr);
+    SetSoundEnabled(false);
+    SetProgramFolder(QString());
 }
 
 void ServicesTest::cueFileNames_data()

@@ -48,7 +48,7 @@ TForm3::TForm3(QWidget* parent)
     text_ = MakeLabel(this, QStringLiteral("Label4"), QString(), Palette::Navy, 27, false, 152, 176);
     answer_ = MakeLabel(this, QStringLiteral("Label5"), QString(), Palette::Teal, 27, false, 152, 392);
     verdict_ = MakeLabel(this, QStringLiteral("Label6"), QString(), Palette::Red, 53, false, 752, 536);
-    point_ = MakeLabel(this, QStringLiteral("Label7"), QString(), Palette::Navy, 14, false, 789, 300);
+    point_ = MakeLabel(this, QStringLiteral("Label7"), QString(), Palette::Navy, 14, false, 789, 280);
 
     lists_ = new DigitLists(this,
                             {{QStringLiteral("ComboBox7"), 698, QStringLiteral("百")},
