@@ -3,6 +3,7 @@
 
 #include "contents_screen.h"
 #include "decimals/ten_times_screen.h"
+#include "rules/rule_screen.h"
 
 #include <QApplication>
 
@@ -14,6 +15,7 @@ Program::Program()
     // now, silently, since sound is still off.
     TForm1* contents = contents_.get();
     contents->setTopicScreen(4, new TForm3(contents));
+    contents->setTopicScreen(9, new TForm8(contents));
 }
 
 Program::~Program() = default;
