@@ -3,6 +3,7 @@
 
 #include "contents_screen.h"
 #include "decimals/ten_times_screen.h"
+#include "approx/approx_screen.h"
 #include "rules/rule_screen.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@ Program::Program()
     TForm1* contents = contents_.get();
     contents->setTopicScreen(4, new TForm3(contents));
     contents->setTopicScreen(9, new TForm8(contents));
+    contents->setTopicScreen(10, new TForm9(contents));
 }
 
 Program::~Program() = default;
