@@ -76,8 +76,9 @@ void TForm3::FormCreate()
 {
     mode_->setMode(ModeButton::Study);
     ClearTenTimesScreen();
-    // "次へ" waits until a sub-topic has been chosen on this screen, so the
-    // lists never come up without a problem to answer.
+    // Test mode and "次へ" wait until a sub-topic has been chosen on this
+    // screen, so the lists never come up without a problem to answer.
+    mode_->setEnabled(subTopic_ != 0);
     next_->setEnabled(subTopic_ != 0);
     setPrompt(kMenuPrompt);
     SoundCue(CueShown);
@@ -107,6 +108,7 @@ void TForm3::ComboBox1Change(int index)
     mode_->setMode(ModeButton::Study);
     next_->setEnabled(false);
     subTopic_ = index + 1;
+    mode_->setEnabled(true);
     text_->setText(subTopic_ == 1 ? kTimesLesson : kTenthLesson);
     text_->adjustSize();
     setPrompt(kMenuPrompt);
@@ -117,8 +119,8 @@ void TForm3::CuteButton3Click()
 {
     ClearTenTimesScreen();
     if (mode_->toggle() == ModeButton::Test) {
-        next_->setEnabled(subTopic_ != 0);
-        setPrompt(subTopic_ != 0 ? kNextPrompt : kMenuPrompt);
+        next_->setEnabled(true);
+        setPrompt(kNextPrompt);
     } else {
         setPrompt(kMenuPrompt);
     }
