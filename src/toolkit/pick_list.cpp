@@ -21,6 +21,9 @@ PickList::PickList(QWidget* parent, const QString& name, const QStringList& item
 {
     setObjectName(name);
     const QFont font = ScreenFont(look.pixelSize);
+    // Digit lists are narrow and read best centred; menus and time lists read
+    // from the left, where their headings' leading blanks are meant to count.
+    const Qt::Alignment alignment = look.width <= 40 ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter);
     const int rows = look.visibleRows > 0 ? look.visibleRows : int(items.size());
     constexpr int frame = 1;
 
@@ -29,9 +32,9 @@ PickList::PickList(QWidget* parent, const QString& name, const QStringList& item
     edit_->setReadOnly(true);
     edit_->setFocusPolicy(Qt::NoFocus);
     edit_->setFont(font);
-    edit_->setAlignment(Qt::AlignCenter);
+    edit_->setAlignment(alignment);
     edit_->setTextMargins(0, 0, 0, 0);
-    edit_->setStyleSheet(QStringLiteral("QLineEdit { padding: 0px; border: 1px solid #7f7f9f; background: white; }"));
+    edit_->setStyleSheet(QStringLiteral("QLineEdit { padding: 0px 2px; border: 1px solid #7f7f9f; background: white; }"));
     edit_->setGeometry(0, 0, look.width, look.editHeight);
 
     // A narrow list shows scroll bars and clips its last row unless every row
@@ -49,11 +52,11 @@ PickList::PickList(QWidget* parent, const QString& name, const QStringList& item
     list_->setUniformItemSizes(true);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setStyleSheet(QStringLiteral("QListWidget { border: 1px solid #7f7f9f; background: white; }"
-                                        "QListWidget::item { padding: 0px; }"
+                                        "QListWidget::item { padding: 0px 2px; }"
                                         "QListWidget::item:selected { background: #ffd86b; color: black; }"));
     for (const QString& text : items) {
         auto* item = new QListWidgetItem(text, list_);
-        item->setTextAlignment(Qt::AlignCenter);
+        item->setTextAlignment(alignment);
         item->setSizeHint(QSize(look.width - 2 * frame, look.rowHeight));
     }
     list_->setGeometry(0, look.editHeight, look.width, rows * look.rowHeight + 2 * frame);
