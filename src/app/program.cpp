@@ -5,6 +5,8 @@
 #include "decimals/ten_times_screen.h"
 #include "approx/approx_screen.h"
 #include "rules/rule_screen.h"
+#include "ratio/percentage_screen.h"
+#include "fraction_decimal/fraction_decimal_screen.h"
 
 #include <QApplication>
 
@@ -18,6 +20,8 @@ Program::Program()
     contents->setTopicScreen(4, new TForm3(contents));
     contents->setTopicScreen(9, new TForm8(contents));
     contents->setTopicScreen(10, new TForm9(contents));
+    contents->setTopicScreen(16, new TForm15(contents));
+    contents->setTopicScreen(18, new TForm17(contents));
 }
 
 Program::~Program() = default;
