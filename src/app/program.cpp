@@ -2,6 +2,8 @@
 #include "program.h"
 
 #include "contents_screen.h"
+#include "decimals/multiplication_screen.h"
+#include "decimals/place_value_screen.h"
 #include "decimals/ten_times_screen.h"
 #include "approx/approx_screen.h"
 #include "rules/rule_screen.h"
@@ -17,7 +19,9 @@ Program::Program()
     // modally in front of itself. Each is made hidden; some reset themselves
     // now, silently, since sound is still off.
     TForm1* contents = contents_.get();
+    contents->setTopicScreen(3, new TForm2(contents));
     contents->setTopicScreen(4, new TForm3(contents));
+    contents->setTopicScreen(5, new TForm4(contents));
     contents->setTopicScreen(9, new TForm8(contents));
     contents->setTopicScreen(10, new TForm9(contents));
     contents->setTopicScreen(16, new TForm15(contents));
