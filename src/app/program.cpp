@@ -2,6 +2,8 @@
 #include "program.h"
 
 #include "contents_screen.h"
+#include "data_module.h"
+#include "decimals/multiplication_drill_screen.h"
 #include "decimals/multiplication_screen.h"
 #include "decimals/place_value_screen.h"
 #include "decimals/ten_times_screen.h"
@@ -13,7 +15,8 @@
 #include <QApplication>
 
 Program::Program()
-    : contents_(std::make_unique<TForm1>())
+    : data_(std::make_unique<TDataModule1>())
+    , contents_(std::make_unique<TForm1>())
 {
     // The topic screens belong to the contents screen, which shows them
     // modally in front of itself. Each is made hidden; some reset themselves
@@ -22,6 +25,7 @@ Program::Program()
     contents->setTopicScreen(3, new TForm2(contents));
     contents->setTopicScreen(4, new TForm3(contents));
     contents->setTopicScreen(5, new TForm4(contents));
+    contents->setTopicScreen(6, new TForm5(contents));
     contents->setTopicScreen(9, new TForm8(contents));
     contents->setTopicScreen(10, new TForm9(contents));
     contents->setTopicScreen(16, new TForm15(contents));

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+class TDataModule1;
 class TForm1;
 class TopicScreen;
 
@@ -23,5 +24,7 @@ public:
     void show();
 
 private:
+    // Made first and destroyed last: the drill screens use it throughout.
+    std::unique_ptr<TDataModule1> data_;
     std::unique_ptr<TForm1> contents_;
 };
