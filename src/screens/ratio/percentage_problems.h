@@ -65,8 +65,10 @@ struct PercentProblem {
     int answerPlaces = 0;
     qint64 expected = 0; // E: the answer times the rules' scale
 
-    // The answer has a tenths place on the drill's lists (a percentage in
-    // tenths, grams in tenths); otherwise it is a whole number.
+    // The tenths variant: a percentage in tenths (ten times the class) or
+    // amounts in tenths of a gram, even where the answer comes out whole
+    // (0.6 g is 20 % of 3 g). The drill records these with their places and
+    // the others as whole numbers. Ratio notation: the answer has places.
     bool tenths = false;
 
     QString text;       // the problem line, with "?" where the answer belongs
