@@ -64,7 +64,7 @@ public:
         QStringList menuItems;
         QString menuHeading = QStringLiteral("  メニュー");
         QPoint menuAt{700, 24};
-        PickList::Look menuLook{.width = 220, .rowHeight = 26, .pixelSize = 18, .editHeight = 28};
+        PickList::Look menuLook = MenuLook();
 
         // Time list (ComboBox2): four items for no limit, 5, 10 and 15 minutes.
         QStringList timeItems = {QStringLiteral("　　なし"), QStringLiteral("　５ふん"), QStringLiteral("１０ぷん"),

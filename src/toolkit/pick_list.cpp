@@ -13,6 +13,11 @@ QStringList DigitItems()
             QStringLiteral("８"), QStringLiteral("９")};
 }
 
+PickList::Look MenuLook()
+{
+    return {.width = 220, .rowHeight = 26, .pixelSize = 18, .editHeight = 28};
+}
+
 PickList::PickList(QWidget* parent, const QString& name, const QStringList& items,
                    const QString& heading, QPoint topLeft, const Look& look)
     : QWidget(parent)

@@ -59,3 +59,6 @@ private:
 
 // The ten items "０" to "９": the item's position is the digit.
 QStringList DigitItems();
+
+// How every screen's sub-topic menu looks.
+PickList::Look MenuLook();

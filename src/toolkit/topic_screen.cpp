@@ -3,6 +3,8 @@
 
 #include "cute_button.h"
 #include "message_boxes.h"
+#include "mode_button.h"
+#include "pick_list.h"
 #include "prompt_blinker.h"
 #include "screen_clock.h"
 #include "screen_style.h"
@@ -74,6 +76,22 @@ TopicScreen::TopicScreen(const Frame& frame, QWidget* parent)
 int TopicScreen::bottomRowTop() const
 {
     return height() - kStatusHeight - 46;
+}
+
+PickList* TopicScreen::makeMenu(const QStringList& items, const QString& heading)
+{
+    return new PickList(this, QStringLiteral("ComboBox1"), items, heading, QPoint(700, 24), MenuLook());
+}
+
+ModeButton* TopicScreen::makeModeButton()
+{
+    return new ModeButton(this, QStringLiteral("CuteButton3"), QRect(461, bottomRowTop(), 110, 34));
+}
+
+CuteButton* TopicScreen::makeNextButton()
+{
+    return new CuteButton(this, QStringLiteral("CuteButton4"), QStringLiteral("次へ"),
+                          QRect(583, bottomRowTop(), 110, 34), Palette::PaleGreen, Palette::Navy);
 }
 
 int TopicScreen::showModally()

@@ -9,6 +9,8 @@
 #include <QDialog>
 
 class CuteButton;
+class ModeButton;
+class PickList;
 class PromptBlinker;
 class QLabel;
 class QStatusBar;
@@ -41,6 +43,16 @@ public:
     void setPrompt(const QString& text);
     QString promptText() const;
 
+    // The y of the bottom row of buttons, above the status bar.
+    int bottomRowTop() const;
+
+    // The parts most lesson screens share, each at its usual place: the
+    // sub-topic menu "ComboBox1" at the top right, and in the bottom row the
+    // mode button "CuteButton3" and "次へ" "CuteButton4".
+    PickList* makeMenu(const QStringList& items, const QString& heading);
+    ModeButton* makeModeButton();
+    CuteButton* makeNextButton();
+
     QLabel* promptLabel() const { return prompt_; }
     QLabel* promptImage() const { return image_; }
     PromptBlinker* blinker() const { return blinker_; }
@@ -54,9 +66,6 @@ protected:
 
     void done(int result) override;
     void showEvent(QShowEvent* event) override;
-
-    // The space above the status bar, for placing the bottom row of widgets.
-    int bottomRowTop() const;
 
 private:
     QLabel* prompt_ = nullptr;

@@ -52,9 +52,8 @@ TForm9::TForm9(QWidget* parent)
     MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("がい数の計算"), Palette::Navy, 27, true, 40, 28);
     MakeLabel(this, QStringLiteral("Label2"), QString(), Palette::Subtitle, 24, true, 226, 32);
 
-    menu_ = new PickList(this, QStringLiteral("ComboBox1"), {QStringLiteral("たし算"), QStringLiteral("ひき算")},
-                         QStringLiteral("メニュー"), QPoint(700, 24),
-                         {.width = 220, .rowHeight = 26, .pixelSize = 18, .editHeight = 28});
+    menu_ = makeMenu({QStringLiteral("たし算"), QStringLiteral("ひき算")},
+                     QStringLiteral("メニュー"));
     connect(menu_, &PickList::picked, this, &TForm9::ComboBox1Change);
 
     lesson_ = MakeLabel(this, QStringLiteral("Label4"), QString(), Palette::Navy, 27, false, kLabelLeft, 160);
@@ -73,10 +72,8 @@ TForm9::TForm9(QWidget* parent)
                             {}, 328, {.width = 24});
     connect(lists_, &DigitLists::digitPicked, this, &TForm9::DigitPicked);
 
-    const int top = bottomRowTop();
-    mode_ = new ModeButton(this, QStringLiteral("CuteButton3"), QRect(461, top, 110, 34));
-    next_ = new CuteButton(this, QStringLiteral("CuteButton4"), QStringLiteral("次へ"), QRect(583, top, 110, 34),
-                           Palette::PaleGreen, Palette::Navy);
+    mode_ = makeModeButton();
+    next_ = makeNextButton();
     connect(mode_, &QPushButton::clicked, this, &TForm9::CuteButton3Click);
     connect(next_, &QPushButton::clicked, this, &TForm9::CuteButton4Click);
 

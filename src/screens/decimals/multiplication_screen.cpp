@@ -111,9 +111,8 @@ TForm4::TForm4(QWidget* parent)
     MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("小数"), Palette::Navy, 27, true, 40, 28);
     MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("かけ算"), Palette::Subtitle, 24, true, 130, 32);
 
-    menu_ = new PickList(this, QStringLiteral("ComboBox1"), {QStringLiteral("小数 x 整数"), QStringLiteral("小数 x 小数")},
-                         QStringLiteral("  メニュー"), QPoint(700, 24),
-                         {.width = 220, .rowHeight = 26, .pixelSize = 18, .editHeight = 28});
+    menu_ = makeMenu({QStringLiteral("小数 x 整数"), QStringLiteral("小数 x 小数")},
+                     QStringLiteral("  メニュー"));
     connect(menu_, &PickList::picked, this, &TForm4::ComboBox1Change);
 
     line_ = MakeLabel(this, QStringLiteral("Label4"), QString(), Palette::Navy, 40, false, 104, 184);
@@ -163,9 +162,8 @@ TForm4::TForm4(QWidget* parent)
     memo_->setGeometry(104, kMemoTop, 648, 472);
 
     const int top = bottomRowTop();
-    mode_ = new ModeButton(this, QStringLiteral("CuteButton3"), QRect(461, top, 110, 34));
-    next_ = new CuteButton(this, QStringLiteral("CuteButton4"), QStringLiteral("次へ"), QRect(583, top, 110, 34),
-                           Palette::PaleGreen, Palette::Navy);
+    mode_ = makeModeButton();
+    next_ = makeNextButton();
     step_ = new StepButton(this, QStringLiteral("CuteButton5"), QRect(583, top - 46, 110, 34));
     auto* point = new CuteButton(this, QStringLiteral("CuteButton6"), QStringLiteral("ポイント"),
                                  QRect(461, top - 46, 110, 34), Palette::Subtitle, Qt::white);

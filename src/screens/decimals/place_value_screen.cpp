@@ -74,10 +74,8 @@ TForm2::TForm2(QWidget* parent)
     }
     connect(lists_[3], &PickList::picked, this, &TForm2::ComboBox1Change);
 
-    const int top = bottomRowTop();
-    mode_ = new ModeButton(this, QStringLiteral("CuteButton3"), QRect(461, top, 110, 34));
-    next_ = new CuteButton(this, QStringLiteral("CuteButton4"), QStringLiteral("次へ"), QRect(583, top, 110, 34),
-                           Palette::PaleGreen, Palette::Navy);
+    mode_ = makeModeButton();
+    next_ = makeNextButton();
     connect(mode_, &QPushButton::clicked, this, &TForm2::CuteButton3Click);
     connect(next_, &QPushButton::clicked, this, &TForm2::CuteButton4Click);
 

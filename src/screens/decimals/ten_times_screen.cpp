@@ -39,10 +39,8 @@ TForm3::TForm3(QWidget* parent)
     MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("10倍、1/10など"), Palette::Subtitle, 24, true,
               130, 32);
 
-    menu_ = new PickList(this, QStringLiteral("ComboBox1"),
-                         {QStringLiteral("10倍、100倍など"), QStringLiteral("1/10、1/100など")},
-                         QStringLiteral("     メニュー"), QPoint(700, 24),
-                         {.width = 220, .rowHeight = 26, .pixelSize = 18, .editHeight = 28});
+    menu_ = makeMenu({QStringLiteral("10倍、100倍など"), QStringLiteral("1/10、1/100など")},
+                     QStringLiteral("     メニュー"));
     connect(menu_, &PickList::picked, this, &TForm3::ComboBox1Change);
 
     text_ = MakeLabel(this, QStringLiteral("Label4"), QString(), Palette::Navy, 27, false, 152, 176);
@@ -61,10 +59,8 @@ TForm3::TForm3(QWidget* parent)
     connect(lists_, &DigitLists::digitPicked, this, &TForm3::DigitPicked);
     connect(lists_, &DigitLists::submitted, this, &TForm3::ComboBox8Change);
 
-    const int top = bottomRowTop();
-    mode_ = new ModeButton(this, QStringLiteral("CuteButton3"), QRect(461, top, 110, 34));
-    next_ = new CuteButton(this, QStringLiteral("CuteButton4"), QStringLiteral("次へ"), QRect(583, top, 110, 34),
-                           Palette::PaleGreen, Palette::Navy);
+    mode_ = makeModeButton();
+    next_ = makeNextButton();
     connect(mode_, &QPushButton::clicked, this, &TForm3::CuteButton3Click);
     connect(next_, &QPushButton::clicked, this, &TForm3::CuteButton4Click);
 

@@ -80,11 +80,9 @@ TForm17::TForm17(QWidget* parent)
     MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("わり算と分数と小数"), Palette::Subtitle, 24, true,
               192, 32);
 
-    menu_ = new PickList(this, QStringLiteral("ComboBox1"),
-                         {QStringLiteral("わり算を分数に"), QStringLiteral("分数を小数に"),
+    menu_ = makeMenu({QStringLiteral("わり算を分数に"), QStringLiteral("分数を小数に"),
                           QStringLiteral("分数を小数のがい数に"), QStringLiteral("小数を分数に")},
-                         QStringLiteral("    　   メニュー"), QPoint(700, 24),
-                         {.width = 220, .rowHeight = 26, .pixelSize = 18, .editHeight = 28});
+                     QStringLiteral("    　   メニュー"));
     connect(menu_, &PickList::picked, this, &TForm17::ComboBox1Change);
 
     text_ = MakeLabel(this, QStringLiteral("Label4"), QString(), Palette::Navy, 21, false, 136, 208);

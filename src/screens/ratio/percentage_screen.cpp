@@ -76,11 +76,9 @@ TForm15::TForm15(QWidget* parent)
     MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("割合"), Palette::Navy, 27, true, 40, 28);
     MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("百分率"), Palette::Subtitle, 24, true, 120, 32);
 
-    menu_ = new PickList(this, QStringLiteral("ComboBox1"),
-                         {QStringLiteral("割合の表し方"), QStringLiteral("百分率の求め方"),
+    menu_ = makeMenu({QStringLiteral("割合の表し方"), QStringLiteral("百分率の求め方"),
                           QStringLiteral("百分率から求める")},
-                         QStringLiteral("       メニュー"), QPoint(700, 24),
-                         {.width = 220, .rowHeight = 26, .pixelSize = 18, .editHeight = 28});
+                     QStringLiteral("       メニュー"));
     connect(menu_, &PickList::picked, this, &TForm15::ComboBox1Change);
 
     text_ = MakeLabel(this, QStringLiteral("Label4"), QString(), Palette::Navy, 21, true, 136, 192);
@@ -99,10 +97,8 @@ TForm15::TForm15(QWidget* parent)
     connect(lists_, &DigitLists::digitPicked, this, &TForm15::DigitPicked);
     connect(lists_, &DigitLists::submitted, this, &TForm15::ComboBox8Change);
 
-    const int top = bottomRowTop();
-    mode_ = new ModeButton(this, QStringLiteral("CuteButton3"), QRect(461, top, 110, 34));
-    next_ = new CuteButton(this, QStringLiteral("CuteButton4"), QStringLiteral("次へ"), QRect(583, top, 110, 34),
-                           Palette::PaleGreen, Palette::Navy);
+    mode_ = makeModeButton();
+    next_ = makeNextButton();
     connect(mode_, &QPushButton::clicked, this, &TForm15::CuteButton3Click);
     connect(next_, &QPushButton::clicked, this, &TForm15::CuteButton4Click);
 

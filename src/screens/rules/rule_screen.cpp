@@ -66,11 +66,9 @@ TForm8::TForm8(QWidget* parent)
     MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("きまり と くふう"), Palette::Subtitle, 24, true,
               226, 32);
 
-    menu_ = new PickList(this, QStringLiteral("ComboBox1"),
-                         {QStringLiteral("たし算のきまり"), QStringLiteral("かけ算のきまり（１）"),
+    menu_ = makeMenu({QStringLiteral("たし算のきまり"), QStringLiteral("かけ算のきまり（１）"),
                           QStringLiteral("かけ算のきまり（２）")},
-                         QStringLiteral("          メニュー"), QPoint(700, 24),
-                         {.width = 220, .rowHeight = 26, .pixelSize = 18, .editHeight = 28});
+                     QStringLiteral("          メニュー"));
     connect(menu_, &PickList::picked, this, &TForm8::ComboBox1Change);
 
     // The lessons run to nineteen lines, so they use a smaller face than the
@@ -86,10 +84,8 @@ TForm8::TForm8(QWidget* parent)
                             {}, 328, {.width = 28});
     connect(lists_, &DigitLists::digitPicked, this, &TForm8::DigitPicked);
 
-    const int top = bottomRowTop();
-    mode_ = new ModeButton(this, QStringLiteral("CuteButton3"), QRect(461, top, 110, 34));
-    next_ = new CuteButton(this, QStringLiteral("CuteButton4"), QStringLiteral("次へ"), QRect(583, top, 110, 34),
-                           Palette::PaleGreen, Palette::Navy);
+    mode_ = makeModeButton();
+    next_ = makeNextButton();
     connect(mode_, &QPushButton::clicked, this, &TForm8::CuteButton3Click);
     connect(next_, &QPushButton::clicked, this, &TForm8::CuteButton4Click);
 
