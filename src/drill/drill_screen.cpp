@@ -55,24 +55,24 @@ DrillScreen::DrillScreen(const TopicScreen::Frame& frame, const DrillFrame& dril
     // "もくじへ" and "おわる".
     const int top = bottomRowTop() - 50;
     const int right = width() - 128;
-    struct ButtonSpec {
+    struct DrillButton {
         CuteButton** button;
         const char* name;
         QString caption;
         QColor face;
         void (DrillScreen::*handler)();
     };
-    const ButtonSpec buttons[] = {
+    const DrillButton buttons[] = {
         {&start_, "CuteButton3", QStringLiteral("スタート"), Palette::SkyBlue, &DrillScreen::CuteButton3Click},
         {&next_, "CuteButton4", QStringLiteral("次へ"), Palette::PaleGreen, &DrillScreen::CuteButton4Click},
         {&stop_, "CuteButton5", QStringLiteral("ストップ"), Palette::PaleGreen, &DrillScreen::CuteButton5Click},
         {&results_, "CuteButton6", QStringLiteral("けっか"), Palette::PaleGreen, &DrillScreen::CuteButton6Click},
     };
     for (int i = 0; i < 4; ++i) {
-        const ButtonSpec& spec = buttons[i];
-        *spec.button = new CuteButton(this, QLatin1String(spec.name), spec.caption,
-                                      QRect(right - (3 - i) * 122, top, 110, 34), spec.face, Palette::Navy);
-        connect(*spec.button, &QPushButton::clicked, this, spec.handler);
+        const DrillButton& b = buttons[i];
+        *b.button = new CuteButton(this, QLatin1String(b.name), b.caption, QRect(right - (3 - i) * 122, top, 110, 34),
+                                   b.face, Palette::Navy);
+        connect(*b.button, &QPushButton::clicked, this, b.handler);
     }
 
     grid_ = new DrillGrid(this, QStringLiteral("DBGrid1"), drill_.gridRect, drill_.gridColumns);
