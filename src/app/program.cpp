@@ -10,6 +10,7 @@
 #include "approx/approx_screen.h"
 #include "rules/rule_screen.h"
 #include "ratio/percentage_screen.h"
+#include "ratio/percentage_drill_screen.h"
 #include "fraction_decimal/fraction_decimal_screen.h"
 
 #include <QApplication>
@@ -29,6 +30,7 @@ Program::Program()
     contents->setTopicScreen(9, new TForm8(contents));
     contents->setTopicScreen(10, new TForm9(contents));
     contents->setTopicScreen(16, new TForm15(contents));
+    contents->setTopicScreen(17, new TForm16(contents));
     contents->setTopicScreen(18, new TForm17(contents));
 }
 

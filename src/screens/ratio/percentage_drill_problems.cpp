@@ -30,9 +30,15 @@ PercentDrillProblem MakePercentDrillProblem(RandomSource& random, int menuItem)
     return drill;
 }
 
+QString PercentDrillNumberPrefix()
+{
+    // A plain colon, unlike the other drills' "問題番号： ".
+    return QStringLiteral("問題番号: ");
+}
+
 QString PercentDrillNumberText(int number)
 {
-    return QStringLiteral("問題番号: ") + QString::number(number);
+    return PercentDrillNumberPrefix() + QString::number(number);
 }
 
 PercentDrillAnswer JudgePercentDrillAnswer(const PercentProblem& problem, qint64 entryTenths)

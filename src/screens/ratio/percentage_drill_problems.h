@@ -24,7 +24,9 @@ struct PercentDrillProblem {
 // 2 with three, 3 with two) before the problem.
 PercentDrillProblem MakePercentDrillProblem(RandomSource& random, int menuItem);
 
-// The problem number line: "問題番号: " and N.
+// The problem number line: "問題番号: " and N. The drill screen puts the
+// prefix before the number it counts.
+QString PercentDrillNumberPrefix();
 QString PercentDrillNumberText(int number);
 
 // What one "◆" records: the verdict and the texts of MND, KAI, KOT and HNT.
