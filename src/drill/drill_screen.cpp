@@ -117,7 +117,7 @@ void DrillScreen::ClearDrillScreen()
     }
     if (point_)
         point_->clear();
-    grid_->hide();
+    showGrid(false);
     ClearDrillProblem();
 }
 
@@ -242,14 +242,24 @@ void DrillScreen::CuteButton6Click()
 {
     if (grid_->isHidden()) {
         grid_->move(grid_->x(), kGridShownTop);
-        grid_->show();
-        grid_->raise();
+        showGrid(true);
         timer3_->stop();
         setPrompt(kGridPrompt);
     } else {
-        grid_->hide();
+        showGrid(false);
         setPrompt(kStoppedPrompt);
     }
+}
+
+void DrillScreen::showGrid(bool shown)
+{
+    // The grid stands over the results lines; they step aside while it is up,
+    // so no half-covered line peeks out beside it.
+    grid_->setVisible(shown);
+    if (shown)
+        grid_->raise();
+    for (QLabel* line : resultLines_)
+        line->setVisible(!shown);
 }
 
 void DrillScreen::Timer3Timer()

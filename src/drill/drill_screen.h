@@ -156,6 +156,7 @@ private:
     void PutUpProblem(bool starting);
     void ShowDrillResults();
     void ShowTableNotice();
+    void showGrid(bool shown);
     void DigitPicked();
     int SecondsSinceStart() const;
 

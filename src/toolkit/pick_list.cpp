@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 
+#include <algorithm>
+
 QStringList DigitItems()
 {
     return {QStringLiteral("０"), QStringLiteral("１"), QStringLiteral("２"), QStringLiteral("３"),
@@ -26,9 +28,11 @@ PickList::PickList(QWidget* parent, const QString& name, const QStringList& item
 {
     setObjectName(name);
     const QFont font = ScreenFont(look.pixelSize);
-    // Digit lists are narrow and read best centred; menus and time lists read
-    // from the left, where their headings' leading blanks are meant to count.
-    const Qt::Alignment alignment = look.width <= 40 ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter);
+    // Digit lists (items of a character or so) read best centred; menus and
+    // time lists read from the left, where their headings' leading blanks are
+    // meant to count.
+    const bool shortItems = std::all_of(items.begin(), items.end(), [](const QString& item) { return item.size() <= 3; });
+    const Qt::Alignment alignment = shortItems ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter);
     const int rows = look.visibleRows > 0 ? look.visibleRows : int(items.size());
     constexpr int frame = 1;
 
@@ -55,6 +59,7 @@ PickList::PickList(QWidget* parent, const QString& name, const QStringList& item
     list_->setFrameShape(QFrame::Box);
     list_->setLineWidth(frame);
     list_->setUniformItemSizes(true);
+    list_->setTextElideMode(Qt::ElideNone);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setStyleSheet(QStringLiteral("QListWidget { border: 1px solid #7f7f9f; background: white; }"
                                         "QListWidget::item { padding: 0px 2px; }"

@@ -485,6 +485,8 @@ void DrillScreenTest::resultsGridShowsTheRunReadOnly()
     Click(&screen, "CuteButton6");
     QVERIFY(grid->isVisible());
     QCOMPARE(grid->geometry(), QRect(230, 112, 437, 401));
+    // The results lines step aside while the grid stands over them.
+    QVERIFY(Find<QLabel>(&screen, "Label5")->isHidden());
     QCOMPARE(screen.promptText(), QStringLiteral("もう一度「けっか」ボタンをおすと消えるよ！"));
     QVERIFY(sound.played.isEmpty());
     QCOMPARE(GridColumns(*grid),
@@ -507,6 +509,8 @@ void DrillScreenTest::resultsGridShowsTheRunReadOnly()
 
     Click(&screen, "CuteButton6");
     QVERIFY(grid->isHidden());
+    QVERIFY(!Find<QLabel>(&screen, "Label5")->isHidden());
+    QCOMPARE(LabelText(&screen, "Label5"), QStringLiteral("問　題： 3"));
     QCOMPARE(screen.promptText(), QStringLiteral("おつかれさま！"));
 
     Click(&screen, "CuteButton6");
