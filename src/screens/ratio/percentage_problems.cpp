@@ -158,6 +158,25 @@ PercentProblem MakePercentageProblem(RandomSource& random, const PercentRules& r
     return p;
 }
 
+namespace {
+// Sets the given amount and the answer of a gram problem: both whole grams,
+// or (selector f = 8) the same numbers read as tenths of a gram. Returns the
+// given amount as written in the problem.
+QString SetGramAmounts(PercentProblem& p, int given, int answer, const PercentRules& rules)
+{
+    p.tenths = p.f == 8;
+    if (p.tenths) {
+        p.shown = TenthsValue(given, p.shownPlaces);
+        p.answer = TenthsValue(answer, p.answerPlaces);
+        p.expected = qint64(answer) * rules.answerScale / 10;
+        return FormatDecimal(p.shown, p.shownPlaces);
+    }
+    p.answer = Whole(answer);
+    p.expected = qint64(answer) * rules.answerScale;
+    return Number(given);
+}
+} // namespace
+
 PercentProblem MakeComparedAmountProblem(RandomSource& random, const PercentRules& rules)
 {
     PercentProblem p;
@@ -178,19 +197,7 @@ PercentProblem MakeComparedAmountProblem(RandomSource& random, const PercentRule
     }
     p.Q = p.b * p.R / 100;
 
-    p.tenths = p.f == 8;
-    QString base;
-    if (p.tenths) {
-        // The same numbers read as tenths of a gram.
-        p.shown = TenthsValue(p.b, p.shownPlaces);
-        p.answer = TenthsValue(p.Q, p.answerPlaces);
-        p.expected = p.Q * rules.answerScale / 10;
-        base = FormatDecimal(p.shown, p.shownPlaces);
-    } else {
-        p.answer = Whole(p.Q);
-        p.expected = p.Q * rules.answerScale;
-        base = Number(p.b);
-    }
+    const QString base = SetGramAmounts(p, p.b, p.Q, rules);
     p.text = base + QStringLiteral(" g の ") + Number(p.R) + QStringLiteral(" % は ? g");
     p.answerLine = kAnswerLead + FormatDecimal(p.answer, p.answerPlaces) + QStringLiteral(" g");
     return p;
@@ -222,18 +229,7 @@ PercentProblem MakeBaseAmountProblem(RandomSource& random, const PercentRules& r
     }
     p.b = p.Q * 100 / p.R;
 
-    p.tenths = p.f == 8;
-    QString amount;
-    if (p.tenths) {
-        p.shown = TenthsValue(p.Q, p.shownPlaces);
-        p.answer = TenthsValue(p.b, p.answerPlaces);
-        p.expected = p.b * rules.answerScale / 10;
-        amount = FormatDecimal(p.shown, p.shownPlaces);
-    } else {
-        p.answer = Whole(p.b);
-        p.expected = p.b * rules.answerScale;
-        amount = Number(p.Q);
-    }
+    const QString amount = SetGramAmounts(p, p.Q, p.b, rules);
     p.text = amount + QStringLiteral(" g は、 ? g の ") + Number(p.R) + QStringLiteral(" %");
     p.answerLine = kAnswerLead + FormatDecimal(p.answer, p.answerPlaces) + QStringLiteral(" g");
     return p;
