@@ -26,7 +26,7 @@ TForm5::TForm5(QWidget* parent)
 {
     MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("かけ算のドリル"), Palette::Navy, 27, true, 40, 28);
 
-    point_ = MakeLabel(this, QStringLiteral("Label9"), QString(), Palette::Navy, 14, false, 788, 300);
+    point_ = MakeLabel(this, QStringLiteral("Label9"), QString(), Palette::Navy, 14, false, 786, 280);
     lists_ = new DigitLists(this,
                             {{QStringLiteral("ComboBox10"), 688, QStringLiteral("千")},
                              {QStringLiteral("ComboBox9"), 712, QStringLiteral("百")},

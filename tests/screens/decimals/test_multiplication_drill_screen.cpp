@@ -63,6 +63,7 @@ void MultiplicationDrillScreenTest::workedExampleIsRecorded()
     QCOMPARE(Find<PickList>(&screen, "ComboBox10")->pos(), QPoint(688, 280));
     QCOMPARE(Find<PickList>(&screen, "ComboBox3")->pos(), QPoint(880, 280));
     QCOMPARE(Find<PickList>(&screen, "ComboBox11")->pos(), QPoint(905, 280));
+    QCOMPARE(Find<QLabel>(&screen, "Label9")->pos(), QPoint(786, 280));
 
     Pick(&screen, "ComboBox8", 8);
     Pick(&screen, "ComboBox7", 7);
