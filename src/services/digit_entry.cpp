@@ -3,14 +3,6 @@
 
 #include "sound_cue.h"
 
-qint64 PlaceWeight(int indexFromLowest)
-{
-    qint64 weight = 1;
-    for (int i = 0; i < indexFromLowest; ++i)
-        weight *= 10;
-    return weight;
-}
-
 qint64 AssembleScaledAnswer(std::span<const int> digitsHighToLow)
 {
     qint64 sum = 0;

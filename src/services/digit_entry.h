@@ -11,9 +11,6 @@
 // Digits from the highest place to the lowest.
 qint64 AssembleScaledAnswer(std::span<const int> digitsHighToLow);
 
-// The weight of a place counted from the lowest (index 0 has weight 1).
-qint64 PlaceWeight(int indexFromLowest);
-
 // The verdict mark shown on the practice screens and recorded by the drills.
 QString VerdictMark(bool right);
 
