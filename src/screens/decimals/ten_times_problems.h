@@ -32,6 +32,3 @@ struct TenTimesVerdict {
 // Judges the child's answer, given as the sum of the picked digits times
 // their place weights (thousandths = 1).
 TenTimesVerdict JudgeTenTimesAnswer(const TenTimesProblem& problem, qint64 childScaled);
-
-// The answer lists: hundreds down to thousandths.
-constexpr int kTenTimesAnswerPlaces = 3;
