@@ -13,7 +13,9 @@ int main(int argc, char* argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("Kazerumi"));
     QApplication::setFont(ScreenFont(16));
 
+    // The program's one sound player, used by every screen through SoundCue.
     EffectSoundSink player;
+    player.setObjectName(QStringLiteral("MediaPlayer1"));
     InstallSoundSink(&player);
 
     Program program;
