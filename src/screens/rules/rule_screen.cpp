@@ -179,6 +179,8 @@ void TForm8::CuteButton4Click()
         break;
     }
     ShowLabel(problemText_, problem_.text);
+    // The problem's own cue, cut off at once by the cue of "次へ".
+    SoundCue(CuePick);
     setPrompt(subTopic_ == 3 ? QStringLiteral("□の数を選んでね！") : QStringLiteral("左の方から１つめの数を選んでね！"));
     SoundCue(CueShown);
 }

@@ -181,8 +181,11 @@ void RuleScreenTest::distributiveTakesThreeNumbers()
     QCOMPARE(LabelText(&screen, "Label5"), QStringLiteral("98 x 23 = ( 100 - 2 ) x 23"));
     QCOMPARE(screen.promptText(), QStringLiteral("「次へ」ボタンで進めてね！"));
 
-    // "次へ" puts up a fresh problem with a clean entry.
+    // "次へ" puts up a fresh problem with a clean entry: the problem's cue 17,
+    // then cue 12.
+    sound.clear();
     Click(&screen, "CuteButton4");
+    QCOMPARE(sound.played, (QList<int>{17, 12}));
     QVERIFY(LabelText(&screen, "Label6").isEmpty());
     QCOMPARE(Find<PickList>(&screen, "ComboBox2")->itemIndex(), -1);
     EnterNumber(screen, 98);
