@@ -188,15 +188,17 @@ void TForm9::ComboBox2Change()
         first_ = number;
         WriteLabel(working_, ApproxWorkingLine(problem_, first_));
         ShowApproxDigitLists();
+        SoundCue(CuePick);
         setPrompt(QString::number(problem_.y) + kRoundPrompt);
         SoundCue(CueShown);
         break;
     case 2:
         second_ = number;
         WriteLabel(working_, ApproxWorkingLine(problem_, first_, second_));
+        ShowApproxDigitLists();
+        SoundCue(CuePick);
         setPrompt(problem_.difference ? QStringLiteral("２つのがい数の差を 大きい位から順に選んでね！")
                                       : QStringLiteral("２つのがい数の和を 大きい位から順に選んでね！"));
-        ShowApproxDigitLists();
         SoundCue(CueShown);
         break;
     case 3:
