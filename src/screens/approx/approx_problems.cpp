@@ -61,6 +61,15 @@ int Power10(int exponent)
         p *= 10;
     return p;
 }
+
+// A number of the given count of places, its digits drawn from the leading
+// one (1 to 8) down. The leading digit is drawn in a statement of its own:
+// the two operands of a sum may be evaluated in either order.
+int WholeNumber(RandomSource& random, int digits)
+{
+    const int leading = OuterDigit(random);
+    return leading * Power10(digits - 1) + LowerDigits(random, digits - 1);
+}
 } // namespace
 
 int RoundHalfUp(int value, int place)
@@ -83,9 +92,8 @@ ApproxProblem MakeApproxSumProblem(RandomSource& random)
     ApproxProblem p = Start(random, false);
     if (p.place < 1000) {
         const int digits = LevelOf(p.level).digits;
-        const int lead = Power10(digits - 1);
-        p.x = OuterDigit(random) * lead + LowerDigits(random, digits - 1);
-        p.y = OuterDigit(random) * lead + LowerDigits(random, digits - 1);
+        p.x = WholeNumber(random, digits);
+        p.y = WholeNumber(random, digits);
     } else {
         // The ten-thousands digits are drawn last, and again while the sum
         // reaches 99000, so that the rounded sum keeps to five places.
