@@ -100,11 +100,16 @@ QString ProblemText(const RuleProblem& p)
 }
 } // namespace
 
+qint64 PackNextRuleNumber(qint64 packed, int number)
+{
+    return packed * 1000 + number;
+}
+
 qint64 PackRuleNumbers(std::initializer_list<int> numbers)
 {
     qint64 packed = 0;
     for (int number : numbers)
-        packed = packed * 1000 + number;
+        packed = PackNextRuleNumber(packed, number);
     return packed;
 }
 

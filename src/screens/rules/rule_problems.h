@@ -48,6 +48,8 @@ RuleProblem MakeDistributiveProblem(RandomSource& random);
 
 // Numbers 0 to 999 packed in base 1000, earliest number most significant.
 qint64 PackRuleNumbers(std::initializer_list<int> numbers);
+// Packs one more number after those already packed, as the child completes it.
+qint64 PackNextRuleNumber(qint64 packed, int number);
 
 // The problem rewritten the easy way ("35 + 24 + 36 = 35 + ( 24 + 36 )").
 QString RuleWorkedLine(const RuleProblem& problem);

@@ -202,8 +202,7 @@ void TForm8::ComboBox2Change()
         setPrompt(promptText());
         return;
     }
-    const qint64 number = lists_->scaledAnswer();
-    entered_ = entered_ * 1000 + number;
+    entered_ = PackNextRuleNumber(entered_, int(lists_->scaledAnswer()));
     if (completed_ == needed) {
         ShowRuleVerdict();
         return;
