@@ -84,7 +84,7 @@ TForm15::TForm15(QWidget* parent)
     text_ = MakeLabel(this, QStringLiteral("Label4"), QString(), Palette::Navy, 21, true, 136, 192);
     answer_ = MakeLabel(this, QStringLiteral("Label6"), QString(), Palette::Teal, 21, true, 116, 272);
     verdict_ = MakeLabel(this, QStringLiteral("Label5"), QString(), Palette::Red, 53, false, 752, 556);
-    point_ = MakeLabel(this, QStringLiteral("Label9"), QString(), Palette::Navy, 14, false, 812, 328);
+    point_ = MakeLabel(this, QStringLiteral("Label9"), QString(), Palette::Navy, 14, false, 810, 328);
 
     lists_ = new DigitLists(this,
                             {{QStringLiteral("ComboBox7"), 736, QStringLiteral("百")},

@@ -141,6 +141,7 @@ void PercentageScreenTest::answerPaths()
     QCOMPARE(sound.last(), 11);
     QCOMPARE(LabelText(&screen, "Label4"), problem);
     QCOMPARE(LabelText(&screen, "Label9"), QStringLiteral("小\n数\n点"));
+    QCOMPARE(Find<QLabel>(&screen, "Label9")->pos(), QPoint(810, 328));
     QCOMPARE(Find<PickList>(&screen, "ComboBox7")->text(), QStringLiteral("百"));
     QCOMPARE(Find<PickList>(&screen, "ComboBox2")->text(), QStringLiteral("三"));
     QVERIFY(Find<PickList>(&screen, "ComboBox8")->text().isEmpty());
