@@ -39,7 +39,7 @@ TForm16::TForm16(QWidget* parent)
     MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("割合のドリル"), Palette::Navy, 27, true, 40, 28);
 
     // Hundreds, tens and ones, the decimal point, tenths, then "◆".
-    point_ = MakeLabel(this, QStringLiteral("Label9"), QString(), Palette::Navy, 14, false, 860, 300);
+    point_ = MakeLabel(this, QStringLiteral("Label9"), QString(), Palette::Navy, 14, false, 858, 280);
     lists_ = new DigitLists(this,
                             {{QStringLiteral("ComboBox6"), 784, QStringLiteral("百")},
                              {QStringLiteral("ComboBox5"), 808, QStringLiteral("十")},

@@ -128,6 +128,7 @@ void PercentageDrillScreenTest::wholeRunIsRecordedAndReadBack()
     QCOMPARE(Find<QLabel>(&screen, "Label3")->pos(), QPoint(128, 160));
     QCOMPARE(Find<QLabel>(&screen, "Label4")->pos(), QPoint(128, 216));
     QCOMPARE(LabelText(&screen, "Label9"), QStringLiteral("小\n数\n点"));
+    QCOMPARE(Find<QLabel>(&screen, "Label9")->pos(), QPoint(858, 280));
     QStringList headings;
     QList<int> lefts;
     for (const QString& name : kPlaceLists) {
