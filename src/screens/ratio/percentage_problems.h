@@ -94,6 +94,3 @@ bool JudgePercentAnswer(const PercentProblem& problem, qint64 entry);
 // The percentage screen's problem for sub-topic 1 to 3 (sub-topic 3 draws
 // first whether to ask for a compared or a base amount).
 PercentProblem MakePercentScreenProblem(RandomSource& random, int subTopic);
-
-// The answer lists of the percentage screen: hundreds down to thousandths.
-constexpr int kPercentAnswerPlaces = 3;
