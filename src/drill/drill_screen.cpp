@@ -24,11 +24,6 @@ const QString kDecimalPoint = QStringLiteral("小\n数\n点");
 constexpr int kGridShownTop = 112;
 constexpr int kSecondsPerDay = 86400;
 
-void SetText(QLabel* label, const QString& text)
-{
-    label->setText(text);
-    label->adjustSize();
-}
 } // namespace
 
 DrillScreen::DrillScreen(const TopicScreen::Frame& frame, const DrillFrame& drill, QWidget* parent)
@@ -129,19 +124,19 @@ void DrillScreen::ShowDrillLists()
     lists_->clearPicks();
     lists_->setVisible(true);
     if (point_)
-        SetText(point_, kDecimalPoint);
+        SetLabelText(point_, kDecimalPoint);
 }
 
 void DrillScreen::showProblemText(const QString& text)
 {
     if (problem_)
-        SetText(problem_, text);
+        SetLabelText(problem_, text);
 }
 
 void DrillScreen::PutUpProblem(bool starting)
 {
     MakeDrillProblem(starting);
-    SetText(number_, drill_.numberPrefix + QString::number(problemNumber_));
+    SetLabelText(number_, drill_.numberPrefix + QString::number(problemNumber_));
     ShowDrillLists();
 }
 
@@ -293,10 +288,10 @@ void DrillScreen::ShowDrillResults()
         problem_->clear();
     const int score = problemNumber_ > 0 ? rightCount_ * 100 / problemNumber_ : 0;
     const int elapsed = SecondsSinceStart();
-    SetText(resultLines_[0], QStringLiteral("問　題： %1").arg(problemNumber_));
-    SetText(resultLines_[1], QStringLiteral("○の数： %1").arg(rightCount_));
-    SetText(resultLines_[2], QStringLiteral("点　数： %1 点").arg(score));
-    SetText(resultLines_[3], QStringLiteral("時　間： %1 分 %2 秒").arg(elapsed / 60).arg(elapsed % 60));
+    SetLabelText(resultLines_[0], QStringLiteral("問　題： %1").arg(problemNumber_));
+    SetLabelText(resultLines_[1], QStringLiteral("○の数： %1").arg(rightCount_));
+    SetLabelText(resultLines_[2], QStringLiteral("点　数： %1 点").arg(score));
+    SetLabelText(resultLines_[3], QStringLiteral("時　間： %1 分 %2 秒").arg(elapsed / 60).arg(elapsed % 60));
     timer3_->stop();
 }
 

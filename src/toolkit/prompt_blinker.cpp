@@ -1,6 +1,8 @@
 // PromptBlinker: one short blink of the prompt line.
 #include "prompt_blinker.h"
 
+#include "screen_style.h"
+
 #include <QLabel>
 #include <QTimer>
 
@@ -16,8 +18,7 @@ PromptBlinker::PromptBlinker(QLabel* prompt, int initialInterval, QObject* paren
 
 void PromptBlinker::start(const QString& text)
 {
-    prompt_->setText(text);
-    prompt_->adjustSize();
+    SetLabelText(prompt_, text);
     count_ = 0;
     // Switching on a timer that is already on keeps its period running.
     if (!timer_->isActive())

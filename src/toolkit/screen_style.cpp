@@ -19,6 +19,12 @@ QFont ScreenFont(int pixelSize, bool bold)
     return font;
 }
 
+void SetLabelText(QLabel* label, const QString& text)
+{
+    label->setText(text);
+    label->adjustSize();
+}
+
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, const QColor& color,
                   int pixelSize, bool bold, int x, int y)
 {

@@ -29,6 +29,9 @@ QFont ScreenFont(int pixelSize, bool bold = false);
 // The family names asked for, in order of preference.
 QStringList ScreenFontFamilies();
 
+// Writes a label's text and fits the label to it.
+void SetLabelText(QLabel* label, const QString& text);
+
 // A label at (x, y) that sizes itself to its text. Multi-line texts use "\n".
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, const QColor& color,
                   int pixelSize, bool bold, int x, int y);

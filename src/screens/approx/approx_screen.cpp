@@ -92,12 +92,6 @@ void TForm9::FormCreate()
     SoundCue(CueShown);
 }
 
-void TForm9::WriteLabel(QLabel* label, const QString& text)
-{
-    label->setText(text);
-    label->adjustSize();
-}
-
 void TForm9::ClearApproxScreen()
 {
     lists_->clearDigits();
@@ -125,7 +119,7 @@ void TForm9::ComboBox1Change(int index)
     subTopic_ = index + 1;
     mode_->setMode(ModeButton::Study);
     mode_->setEnabled(true);
-    WriteLabel(lesson_, subTopic_ == 1 ? kSumLesson : kDifferenceLesson);
+    SetLabelText(lesson_, subTopic_ == 1 ? kSumLesson : kDifferenceLesson);
     SoundCue(CueShown);
     setPrompt(kMenuPrompt);
 }
@@ -153,9 +147,9 @@ void TForm9::CuteButton4Click()
     RandomSource& random = RandomSource::program();
     random.reseedFromClock();
     problem_ = subTopic_ == 1 ? MakeApproxSumProblem(random) : MakeApproxDifferenceProblem(random);
-    WriteLabel(lesson_, problem_.instruction);
+    SetLabelText(lesson_, problem_.instruction);
     problemText_->move(kLabelLeft, kProblemTop);
-    WriteLabel(problemText_, problem_.text());
+    SetLabelText(problemText_, problem_.text());
     ShowApproxDigitLists();
     problemOpen_ = true;
     setPrompt(QString::number(problem_.x) + kRoundPrompt);
@@ -186,7 +180,7 @@ void TForm9::ComboBox2Change()
     switch (completed_) {
     case 1:
         first_ = number;
-        WriteLabel(working_, ApproxWorkingLine(problem_, first_));
+        SetLabelText(working_, ApproxWorkingLine(problem_, first_));
         ShowApproxDigitLists();
         SoundCue(CuePick);
         setPrompt(QString::number(problem_.y) + kRoundPrompt);
@@ -194,7 +188,7 @@ void TForm9::ComboBox2Change()
         break;
     case 2:
         second_ = number;
-        WriteLabel(working_, ApproxWorkingLine(problem_, first_, second_));
+        SetLabelText(working_, ApproxWorkingLine(problem_, first_, second_));
         ShowApproxDigitLists();
         SoundCue(CuePick);
         setPrompt(problem_.difference ? QStringLiteral("２つのがい数の差を 大きい位から順に選んでね！")
@@ -202,8 +196,8 @@ void TForm9::ComboBox2Change()
         SoundCue(CueShown);
         break;
     case 3:
-        WriteLabel(problemText_, problem_.solvedText());
-        WriteLabel(working_, ApproxWorkingLine(problem_, first_, second_, number));
+        SetLabelText(problemText_, problem_.solvedText());
+        SetLabelText(working_, ApproxWorkingLine(problem_, first_, second_, number));
         ShowApproxVerdict(number);
         next_->setEnabled(true);
         setPrompt(kNextPrompt);
@@ -219,6 +213,6 @@ void TForm9::ComboBox2Change()
 void TForm9::ShowApproxVerdict(int result)
 {
     const bool right = JudgeApproxAnswer(problem_, result);
-    WriteLabel(verdict_, VerdictMark(right));
+    SetLabelText(verdict_, VerdictMark(right));
     SoundCue(VerdictCue(right));
 }

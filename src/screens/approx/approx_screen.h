@@ -36,7 +36,6 @@ private:
     void ClearApproxScreen();
     void ShowApproxDigitLists();
     void ShowApproxVerdict(int result);
-    void WriteLabel(QLabel* label, const QString& text);
 
     int subTopic_ = 0;
     ApproxProblem problem_;

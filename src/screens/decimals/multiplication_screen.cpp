@@ -246,8 +246,7 @@ void TForm4::LayOutProblem()
 {
     multiplicand_->setText(problem_.multiplicandText());
     multiplier_->setText(problem_.multiplierText());
-    times_->setText(QStringLiteral("x"));
-    times_->adjustSize();
+    SetLabelText(times_, QStringLiteral("x"));
     lines_[0]->show();
 }
 
@@ -266,8 +265,7 @@ void TForm4::CuteButton4Click()
     RandomSource& random = RandomSource::program();
     random.reseedFromClock();
     problem_ = MakeMultiplicationProblem(subTopic_, random);
-    line_->setText(problem_.text);
-    line_->adjustSize();
+    SetLabelText(line_, problem_.text);
     if (mode_->mode() == ModeButton::Study) {
         step_->setEnabled(true);
         setPrompt(kStepPrompt);
@@ -314,8 +312,7 @@ void TForm4::ShowMultiplicationStep(int step)
         text = QStringLiteral("【ステップ５】") + kPointStepBody;
         break;
     }
-    stepText_->setText(text);
-    stepText_->adjustSize();
+    SetLabelText(stepText_, text);
 }
 
 void TForm4::CuteButton5Click()
@@ -379,11 +376,9 @@ void TForm4::ComboBox7Change()
 void TForm4::JudgeMultiplicationAnswer(int places)
 {
     const MultiplicationVerdict verdict = ::JudgeMultiplicationAnswer(problem_, lastRow_, places);
-    verdict_->setText(VerdictMark(verdict.right));
-    verdict_->adjustSize();
+    SetLabelText(verdict_, VerdictMark(verdict.right));
     SoundCue(VerdictCue(verdict.right));
-    line_->setText(verdict.problemLine);
-    line_->adjustSize();
+    SetLabelText(line_, verdict.problemLine);
     rows_[problem_.twoDigitMultiplier() ? 2 : 0]->setText(verdict.childText);
     next_->setEnabled(true);
     setPrompt(kNextPrompt);

@@ -114,8 +114,7 @@ void TForm2::ShowPlaceValueLists()
         list->move(compose ? kComposeLeft[i] : kDecomposeLeft[i], kListTop);
         list->show();
     }
-    point_->setText(compose ? kDecimalPoint : QString());
-    point_->adjustSize();
+    SetLabelText(point_, compose ? kDecimalPoint : QString());
 }
 
 void TForm2::CuteButton3Click()
@@ -163,11 +162,9 @@ void TForm2::ComboBox1Change(int digit)
 void TForm2::JudgePlaceValueAnswer()
 {
     const PlaceValueVerdict verdict = ::JudgePlaceValueAnswer(problem_, AssembleScaledAnswer(digits_));
-    verdict_->setText(VerdictMark(verdict.right));
-    verdict_->adjustSize();
+    SetLabelText(verdict_, VerdictMark(verdict.right));
     SoundCue(VerdictCue(verdict.right));
-    answer_->setText(verdict.answerText);
-    answer_->adjustSize();
+    SetLabelText(answer_, verdict.answerText);
     next_->setEnabled(true);
     setPrompt(kNextPrompt);
 }

@@ -94,8 +94,7 @@ void TForm3::ShowTenTimesLists()
 {
     lists_->setVisible(true);
     lists_->clearPicks();
-    point_->setText(kDecimalPoint);
-    point_->adjustSize();
+    SetLabelText(point_, kDecimalPoint);
 }
 
 void TForm3::ComboBox1Change(int index)
@@ -105,8 +104,7 @@ void TForm3::ComboBox1Change(int index)
     next_->setEnabled(false);
     subTopic_ = index + 1;
     mode_->setEnabled(true);
-    text_->setText(subTopic_ == 1 ? kTimesLesson : kTenthLesson);
-    text_->adjustSize();
+    SetLabelText(text_, subTopic_ == 1 ? kTimesLesson : kTenthLesson);
     setPrompt(kMenuPrompt);
     SoundCue(CueShown);
 }
@@ -132,8 +130,7 @@ void TForm3::CuteButton4Click()
     RandomSource& random = RandomSource::program();
     random.reseedFromClock();
     problem_ = subTopic_ == 1 ? MakeTimesProblem(random) : MakeTenthProblem(random);
-    text_->setText(problem_.text);
-    text_->adjustSize();
+    SetLabelText(text_, problem_.text);
     ShowTenTimesLists();
     setPrompt(kAnswerPrompt);
     SoundCue(CueNewProblem);
@@ -147,10 +144,8 @@ void TForm3::DigitPicked()
 void TForm3::ComboBox8Change()
 {
     const TenTimesVerdict verdict = JudgeTenTimesAnswer(problem_, lists_->scaledAnswer());
-    answer_->setText(verdict.answerText);
-    answer_->adjustSize();
-    verdict_->setText(VerdictMark(verdict.right));
-    verdict_->adjustSize();
+    SetLabelText(answer_, verdict.answerText);
+    SetLabelText(verdict_, VerdictMark(verdict.right));
     SoundCue(VerdictCue(verdict.right));
     next_->setEnabled(true);
     setPrompt(kNextPrompt);

@@ -140,19 +140,13 @@ void TForm17::FormCreate()
     SoundCue(CueShown);
 }
 
-void TForm17::showText(QLabel* label, const QString& text)
-{
-    label->setText(text);
-    label->adjustSize();
-}
-
 void TForm17::showFraction(const FractionDisplay& display)
 {
-    showText(left_, display.left);
+    SetLabelText(left_, display.left);
     whole_->setText(display.whole);
     numerator_->setText(display.numerator);
     denominator_->setText(display.denominator);
-    showText(right_, display.right);
+    SetLabelText(right_, display.right);
     bar_->show();
 }
 
@@ -177,7 +171,7 @@ void TForm17::ShowConversionLists(Layout layout)
     // Decimals have no whole part of a mixed number: its list stays hidden
     // and its digit stays 0.
     lists_->place(0)->setVisible(layout == Layout::Fraction);
-    showText(point_, layout == Layout::Decimal ? kDecimalPoint : QString());
+    SetLabelText(point_, layout == Layout::Decimal ? kDecimalPoint : QString());
 }
 
 void TForm17::ComboBox1Change(int index)
@@ -188,7 +182,7 @@ void TForm17::ComboBox1Change(int index)
         next_->setEnabled(false);
     mode_->setMode(ModeButton::Study);
     mode_->setEnabled(true);
-    showText(text_, kLessons[index].text);
+    SetLabelText(text_, kLessons[index].text);
     showFraction(kLessons[index].fraction);
     setPrompt(kMenuPrompt);
     SoundCue(CueShown);
@@ -237,7 +231,7 @@ void TForm17::CuteButton4Click()
         problem_ = MakeDecimalToFractionProblem(random);
         setPrompt(kFractionPrompt);
     }
-    showText(text_, problem_.instruction);
+    SetLabelText(text_, problem_.instruction);
     showFraction(problem_.question);
     SoundCue(CueShown);
 }
@@ -250,7 +244,7 @@ void TForm17::DigitPicked()
 void TForm17::ComboBox2Change()
 {
     const bool right = JudgeConversionAnswer(problem_, lists_->scaledAnswer());
-    showText(verdict_, VerdictMark(right));
+    SetLabelText(verdict_, VerdictMark(right));
     SoundCue(VerdictCue(right));
     showFraction(problem_.solved);
 }

@@ -38,7 +38,6 @@ private:
     void ClearConversionScreen();
     void ShowConversionLists(Layout layout);
     void showFraction(const FractionDisplay& display);
-    void showText(QLabel* label, const QString& text);
 
     int subTopic_ = 0;
     ConversionProblem problem_;

@@ -119,12 +119,6 @@ void TForm15::FormCreate()
     SoundCue(CueShown);
 }
 
-void TForm15::showText(QLabel* label, const QString& text)
-{
-    label->setText(text);
-    label->adjustSize();
-}
-
 void TForm15::ClearPercentScreen()
 {
     lists_->clearDigits();
@@ -140,7 +134,7 @@ void TForm15::ShowPercentDigitLists()
 {
     lists_->setVisible(true);
     lists_->clearPicks();
-    showText(point_, kDecimalPoint);
+    SetLabelText(point_, kDecimalPoint);
 }
 
 void TForm15::ComboBox1Change(int index)
@@ -149,7 +143,7 @@ void TForm15::ComboBox1Change(int index)
     mode_->setMode(ModeButton::Study);
     mode_->setEnabled(true);
     subTopic_ = index + 1;
-    showText(text_, kLessons[index]);
+    SetLabelText(text_, kLessons[index]);
     setPrompt(kMenuPrompt);
     SoundCue(CueShown);
 }
@@ -175,7 +169,7 @@ void TForm15::CuteButton4Click()
     RandomSource& random = RandomSource::program();
     random.reseedFromClock();
     problem_ = MakePercentScreenProblem(random, subTopic_);
-    showText(text_, problem_.text);
+    SetLabelText(text_, problem_.text);
     ShowPercentDigitLists();
     setPrompt(kAnswerPrompt);
     SoundCue(CueNewProblem);
@@ -189,12 +183,12 @@ void TForm15::DigitPicked()
 void TForm15::ComboBox8Change()
 {
     const bool right = JudgePercentAnswer(problem_, lists_->scaledAnswer());
-    showText(verdict_, VerdictMark(right));
+    SetLabelText(verdict_, VerdictMark(right));
     SoundCue(VerdictCue(right));
     // A ratio written the other way replaces its problem line; an amount or a
     // percentage gets its answer line under the problem.
     const bool notation = problem_.kind == PercentKind::DecimalToPercent || problem_.kind == PercentKind::PercentToDecimal;
-    showText(notation ? text_ : answer_, problem_.answerLine);
+    SetLabelText(notation ? text_ : answer_, problem_.answerLine);
     next_->setEnabled(true);
     setPrompt(kNextPrompt);
 }

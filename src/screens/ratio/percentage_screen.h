@@ -33,7 +33,6 @@ private:
 
     void ClearPercentScreen();
     void ShowPercentDigitLists();
-    void showText(QLabel* label, const QString& text);
 
     int subTopic_ = 0;
     PercentProblem problem_;

@@ -108,8 +108,7 @@ void TForm8::FormCreate()
 
 void TForm8::ShowLabel(QLabel* label, const QString& text)
 {
-    label->setText(text);
-    label->adjustSize();
+    SetLabelText(label, text);
     label->show();
 }
 
