@@ -56,10 +56,11 @@ TopicScreen::TopicScreen(const Frame& frame, QWidget* parent)
     image_ = new QLabel(this);
     image_->setObjectName(frame.imageName);
     image_->setPixmap(QPixmap(QStringLiteral(":/pictures/prompt_face.png")));
-    image_->setGeometry(12, pictureTop, kPictureSize, kPictureSize);
+    image_->setGeometry(4, pictureTop, kPictureSize, kPictureSize);
 
-    prompt_ = MakeLabel(this, frame.promptName, QString(), Palette::Red, 16, true, 12 + kPictureSize + 10,
-                        pictureTop + 12);
+    // The prompt line stands right of the picture, 100 pixels above the
+    // window's bottom edge (616 on a 716-pixel screen).
+    prompt_ = MakeLabel(this, frame.promptName, QString(), Palette::Red, 16, true, 72, height - 100);
     blinker_ = new PromptBlinker(prompt_, frame.blinkInterval, this);
 
     if (frame.topicButtons) {
