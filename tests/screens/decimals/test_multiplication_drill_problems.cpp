@@ -4,43 +4,10 @@
 // child's answer, and the judge's record texts.
 #include "decimals/multiplication_drill_problems.h"
 #include "scripted_random.h"
+#include "written_number.h"
 
 #include <QRegularExpression>
 #include <QTest>
-
-namespace {
-qint64 Pow10(int e)
-{
-    qint64 p = 1;
-    while (e-- > 0)
-        p *= 10;
-    return p;
-}
-
-// A decimal as written ("0.088") read as its digits (88) and places (3).
-struct Written {
-    qint64 digits = 0;
-    int places = 0;
-};
-
-Written Read(const QString& text)
-{
-    const int point = int(text.indexOf(QLatin1Char('.')));
-    Written w;
-    w.places = point < 0 ? 0 : int(text.size()) - point - 1;
-    w.digits = QString(text).remove(QLatin1Char('.')).toLongLong();
-    return w;
-}
-
-// digits / 10^places written with exactly `places` places, by whole numbers only.
-QString Text(qint64 digits, int places)
-{
-    QString s = QString::number(digits).rightJustified(places + 1, QLatin1Char('0'));
-    if (places > 0)
-        s.insert(s.size() - places, QLatin1Char('.'));
-    return s;
-}
-} // namespace
 
 class MultiplicationDrillProblemsTest : public QObject
 {
@@ -124,8 +91,8 @@ void MultiplicationDrillProblemsTest::drawsKeepTheirPromises()
         forms.insert(p.form);
         const auto match = line.match(p.text());
         QVERIFY2(match.hasMatch(), qPrintable(p.text()));
-        const Written a = Read(match.captured(1));
-        const Written b = Read(match.captured(2));
+        const WrittenNumber a = ReadWrittenNumber(match.captured(1));
+        const WrittenNumber b = ReadWrittenNumber(match.captured(2));
         QCOMPARE(b.places == 0, subTopic == 1);
 
         // The product from the text alone: digits times digits, places plus places.
@@ -133,7 +100,7 @@ void MultiplicationDrillProblemsTest::drawsKeepTheirPromises()
         const int places = a.places + b.places;
         QVERIFY2(digits % 10 != 0, qPrintable(p.text())); // exactly its stated places
         QCOMPARE(p.productPlaces, places);
-        QCOMPARE(FormatDecimal(p.product, p.productPlaces), Text(digits, places));
+        QCOMPARE(FormatDecimal(p.product, p.productPlaces), WriteScaled(digits, places));
         QCOMPARE(p.expected, digits * Pow10(4 - places));
         QVERIFY(p.expected < Pow10(8)); // the eight lists reach it
 

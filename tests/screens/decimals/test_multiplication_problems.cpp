@@ -2,44 +2,11 @@
 // draws, the retry bound, thousands of seeded draws read back from their
 // problem lines and checked with whole-number arithmetic, and the judge.
 #include "scripted_random.h"
+#include "written_number.h"
 #include "decimals/multiplication_problems.h"
 
 #include <QRegularExpression>
 #include <QTest>
-
-namespace {
-struct Written {
-    qint64 digits = 0; // the number without its point
-    int places = 0;
-};
-
-Written ReadNumber(const QString& text)
-{
-    const qsizetype point = text.indexOf(QLatin1Char('.'));
-    Written w;
-    w.places = point < 0 ? 0 : int(text.size() - point - 1);
-    w.digits = QString(text).remove(QLatin1Char('.')).toLongLong();
-    return w;
-}
-
-qint64 Pow10(int e)
-{
-    qint64 p = 1;
-    while (e-- > 0)
-        p *= 10;
-    return p;
-}
-
-// digits / 10^places written out with whole numbers only.
-QString DigitsText(qint64 digits, int places)
-{
-    QString text = QString::number(digits);
-    if (places == 0)
-        return text;
-    text = text.rightJustified(places + 1, QLatin1Char('0'));
-    return text.insert(text.size() - places, QLatin1Char('.'));
-}
-} // namespace
 
 class MultiplicationProblemsTest : public QObject
 {
@@ -146,8 +113,8 @@ void MultiplicationProblemsTest::drawsKeepTheirPromises()
         const MultiplicationProblem p = MakeMultiplicationProblem(subTopic, random);
         const auto match = line.match(p.text);
         QVERIFY2(match.hasMatch(), qPrintable(p.text));
-        const Written a = ReadNumber(match.captured(1));
-        const Written m = ReadNumber(match.captured(2));
+        const WrittenNumber a = ReadWrittenNumber(match.captured(1));
+        const WrittenNumber m = ReadWrittenNumber(match.captured(2));
         QCOMPARE(subTopic == 1, m.places == 0);
         QCOMPARE(a.digits, qint64(p.multiplicandDigits()));
         QCOMPARE(m.digits, qint64(p.m));
@@ -157,7 +124,7 @@ void MultiplicationProblemsTest::drawsKeepTheirPromises()
         QVERIFY2(digits < 100000, qPrintable(p.text));  // the five lists hold every row
         QCOMPARE(p.digitProduct(), digits);
         QCOMPARE(p.productPlaces, a.places + m.places);
-        QCOMPARE(p.productText(), DigitsText(digits, a.places + m.places));
+        QCOMPARE(p.productText(), WriteScaled(digits, a.places + m.places));
         QCOMPARE(p.onesRow() + 10 * p.tensRow(), digits);
         QCOMPARE(p.twoDigitMultiplier(), m.digits >= 10);
         QCOMPARE(p.lastStep(), m.digits >= 10 ? 5 : 3);

@@ -2,6 +2,7 @@
 // draws, and thousands of seeded draws checked against an independent
 // reading of the problem text.
 #include "scripted_random.h"
+#include "written_number.h"
 #include "decimals/ten_times_problems.h"
 
 #include <QRegularExpression>
@@ -35,24 +36,6 @@ bool ReadProblem(const QString& text, Reading& r)
     return true;
 }
 
-qint64 Pow10(int e)
-{
-    qint64 p = 1;
-    while (e-- > 0)
-        p *= 10;
-    return p;
-}
-
-// The thousandths as text with a fixed number of places, worked out with
-// whole numbers only.
-QString ThousandthsText(qint64 thousandths, int places)
-{
-    const qint64 shown = thousandths / Pow10(3 - places);
-    QString digits = QString::number(shown).rightJustified(places + 1, QLatin1Char('0'));
-    if (places > 0)
-        digits.insert(digits.size() - places, QLatin1Char('.'));
-    return digits;
-}
 } // namespace
 
 class TenTimesProblemsTest : public QObject
@@ -149,7 +132,7 @@ void TenTimesProblemsTest::drawsKeepTheirPromises()
         const int answerPlaces = times ? std::max(0, r.places - shift) : r.places + shift;
         const TenTimesVerdict verdict = JudgeTenTimesAnswer(p, thousandths);
         QVERIFY(verdict.right);
-        QCOMPARE(verdict.answerText, ThousandthsText(thousandths, answerPlaces));
+        QCOMPARE(verdict.answerText, WriteCut(thousandths, 3, answerPlaces));
     }
     QCOMPARE(biggestWhole, largestWhole);
     QCOMPARE(factors, (QSet<int>{10, 100}));

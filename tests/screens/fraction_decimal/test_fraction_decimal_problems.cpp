@@ -2,6 +2,7 @@
 // fallbacks through scripted draws, the judge, and thousands of seeded
 // problems checked against fractions worked out with whole numbers.
 #include "scripted_random.h"
+#include "written_number.h"
 #include "fraction_decimal/fraction_decimal_problems.h"
 
 #include <QRegularExpression>
@@ -31,23 +32,6 @@ QList<int> Repeat(QList<int> head, int value, int count)
     return head + QList<int>(count, value);
 }
 
-// Thousandths written with `places` places, by whole-number arithmetic.
-QString Thousandths(qint64 value, int places)
-{
-    qint64 shown = value;
-    for (int i = places; i < 3; ++i)
-        shown /= 10;
-    QString text = QString::number(shown).rightJustified(places + 1, QLatin1Char('0'));
-    text.insert(text.size() - places, QLatin1Char('.'));
-    return text;
-}
-
-void CheckShare(int count, int total, double chance, const char* what)
-{
-    const double share = double(count) / total;
-    QVERIFY2(std::abs(share - chance) < 0.02,
-             qPrintable(QStringLiteral("%1: %2 instead of %3").arg(what).arg(share).arg(chance)));
-}
 } // namespace
 
 class FractionDecimalProblemsTest : public QObject
@@ -188,7 +172,7 @@ void FractionDecimalProblemsTest::exactDecimals()
         } else {
             QVERIFY2(p.answer != 100, qPrintable(what)); // never 0.1
         }
-        QCOMPARE(p.solved.right, QStringLiteral("= ") + Thousandths(p.answer, twoPlaces ? 2 : 1));
+        QCOMPARE(p.solved.right, QStringLiteral("= ") + WriteCut(p.answer, 3, twoPlaces ? 2 : 1));
         QVERIFY(JudgeConversionAnswer(p, p.answer));
     }
     CheckShare(hundredths, kDraws, 3.0 / 7, "two places");
@@ -207,7 +191,7 @@ void FractionDecimalProblemsTest::roundedDecimals()
         // n/d rounded half up to hundredths: floor((200n + d) / 2d).
         const qint64 rounded = (200 * n + d) / (2 * d);
         QCOMPARE(p.answer, rounded * 10);
-        QCOMPARE(p.solved.right, QStringLiteral("= ") + Thousandths(p.answer, 2));
+        QCOMPARE(p.solved.right, QStringLiteral("= ") + WriteCut(p.answer, 3, 2));
     }
 }
 

@@ -3,6 +3,7 @@
 // draws, and thousands of seeded problems checked against the answer worked
 // out with whole numbers from the problem line alone.
 #include "scripted_random.h"
+#include "written_number.h"
 #include "ratio/percentage_problems.h"
 
 #include <QRegularExpression>
@@ -26,46 +27,6 @@ PercentProblem Make(int generator, bool drill, RandomSource& random)
     }
 }
 
-qint64 Pow10(int e)
-{
-    qint64 p = 1;
-    while (e-- > 0)
-        p *= 10;
-    return p;
-}
-
-// A number as written ("4.5", "235") in units of 10^-places.
-struct Written {
-    qint64 digits = 0;
-    int places = 0;
-};
-
-Written ReadNumber(const QString& text)
-{
-    const int point = int(text.indexOf(QLatin1Char('.')));
-    if (point < 0)
-        return {text.toLongLong(), 0};
-    return {QString(text).remove(QLatin1Char('.')).toLongLong(), int(text.size()) - point - 1};
-}
-
-// A count of units of 10^-scalePlaces written with `places` places, cut by
-// whole-number arithmetic only.
-QString WriteNumber(qint64 units, int scalePlaces, int places)
-{
-    const qint64 shown = units / Pow10(scalePlaces - places);
-    QString text = QString::number(shown).rightJustified(places + 1, QLatin1Char('0'));
-    if (places > 0)
-        text.insert(text.size() - places, QLatin1Char('.'));
-    return text;
-}
-
-// Share of a count in a total, checked against an expected chance.
-void CheckShare(int count, int total, double chance, const char* what)
-{
-    const double share = double(count) / total;
-    QVERIFY2(std::abs(share - chance) < 0.02,
-             qPrintable(QStringLiteral("%1: %2 instead of %3").arg(what).arg(share).arg(chance)));
-}
 } // namespace
 
 class PercentageProblemsTest : public QObject
@@ -253,7 +214,7 @@ void PercentageProblemsTest::drawsKeepTheirPromises()
         if (generator == Notation) {
             auto m = decimalToPercent.match(p.text);
             if (m.hasMatch()) {
-                const Written v = ReadNumber(m.captured(1));
+                const WrittenNumber v = ReadWrittenNumber(m.captured(1));
                 QVERIFY2(v.places >= 1 && v.places <= 3, qPrintable(what));
                 numerator = v.digits * 100;
                 denominator = Pow10(v.places);
@@ -264,7 +225,7 @@ void PercentageProblemsTest::drawsKeepTheirPromises()
             } else {
                 m = percentToDecimal.match(p.text);
                 QVERIFY2(m.hasMatch(), qPrintable(what));
-                const Written v = ReadNumber(m.captured(1));
+                const WrittenNumber v = ReadWrittenNumber(m.captured(1));
                 numerator = v.digits;
                 denominator = 100 * Pow10(v.places);
                 answerPlaces = v.places + 2;
@@ -291,7 +252,7 @@ void PercentageProblemsTest::drawsKeepTheirPromises()
             } else {
                 const auto m = (generator == Compared ? compared : base).match(p.text);
                 QVERIFY2(m.hasMatch(), qPrintable(what));
-                const Written amount = ReadNumber(m.captured(1));
+                const WrittenNumber amount = ReadWrittenNumber(m.captured(1));
                 const qint64 percent = m.captured(2).toLongLong();
                 if (generator == Compared) {
                     QVERIFY2(percent >= 1 && percent <= 119, qPrintable(what));
@@ -316,7 +277,7 @@ void PercentageProblemsTest::drawsKeepTheirPromises()
             answerPlaces = units % scale == 0 ? 0 : 1;
         }
         // The answer as written, worked out digit by digit from the units.
-        QCOMPARE(answerText, WriteNumber(units, scalePlaces, answerPlaces));
+        QCOMPARE(answerText, WriteCut(units, scalePlaces, answerPlaces));
         QVERIFY(JudgePercentAnswer(p, units));
     }
     if (generator == Compared)
